@@ -1,0 +1,81 @@
+// Windows implementation of the file access: GBK paths become UTF-16 and the
+// wide file functions do the work, so any folder name the system allows works.
+#include <windows.h>
+
+#include "ui/file_access.h"
+#include "ui/wide_text_win.h"
+
+namespace cw {
+namespace {
+
+class FileHandle {
+ public:
+  explicit FileHandle(HANDLE handle) : handle_(handle) {}
+  ~FileHandle() {
+    if (valid()) CloseHandle(handle_);
+  }
+  FileHandle(const FileHandle&) = delete;
+  FileHandle& operator=(const FileHandle&) = delete;
+  bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
+  HANDLE get() const { return handle_; }
+
+ private:
+  HANDLE handle_;
+};
+
+}  // namespace
+
+std::string FilePathIn(std::string_view directory, std::string_view fileName) {
+  std::string path(directory);
+  path += '\\';
+  path += fileName;
+  return path;
+}
+
+bool FileExists(const std::string& path) {
+  DWORD attributes = GetFileAttributesW(WideFromGbk(path).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::optional<std::string> ReadFileBytes(const std::string& path) {
+  FileHandle file(CreateFileW(WideFromGbk(path).c_str(), GENERIC_READ,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.valid()) return std::nullopt;
+  std::string bytes;
+  char piece[65536];
+  for (;;) {
+    DWORD got = 0;
+    if (!ReadFile(file.get(), piece, sizeof piece, &got, nullptr)) return std::nullopt;
+    if (got == 0) break;
+    bytes.append(piece, got);
+  }
+  return bytes;
+}
+
+bool WriteFileBytes(const std::string& path, std::string_view bytes) {
+  std::wstring target = WideFromGbk(path);
+  std::wstring temporary = target + L".new";
+  {
+    FileHandle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid()) return false;
+    DWORD written = 0;
+    bool ok = bytes.empty() || (WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()),
+                                          &written, nullptr) &&
+                                written == bytes.size());
+    if (!ok) {
+      DeleteFileW(temporary.c_str());
+      return false;
+    }
+  }
+  if (!MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING)) {
+    DeleteFileW(temporary.c_str());
+    return false;
+  }
+  return true;
+}
+
+bool DeleteFileAt(const std::string& path) { return DeleteFileW(WideFromGbk(path).c_str()) != 0; }
+
+}  // namespace cw
