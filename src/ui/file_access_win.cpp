@@ -23,6 +23,16 @@ class FileHandle {
   HANDLE handle_;
 };
 
+bool WriteAll(HANDLE file, std::string_view bytes) {
+  while (!bytes.empty()) {
+    DWORD chunk = bytes.size() > (1u << 30) ? (1u << 30) : static_cast<DWORD>(bytes.size());
+    DWORD written = 0;
+    if (!WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0) return false;
+    bytes.remove_prefix(written);
+  }
+  return true;
+}
+
 }  // namespace
 
 std::string FilePathIn(std::string_view directory, std::string_view fileName) {
@@ -39,8 +49,8 @@ bool FileExists(const std::string& path) {
 
 std::optional<std::string> ReadFileBytes(const std::string& path) {
   FileHandle file(CreateFileW(WideFromGbk(path).c_str(), GENERIC_READ,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.valid()) return std::nullopt;
   std::string bytes;
   char piece[65536];
@@ -56,20 +66,16 @@ std::optional<std::string> ReadFileBytes(const std::string& path) {
 bool WriteFileBytes(const std::string& path, std::string_view bytes) {
   std::wstring target = WideFromGbk(path);
   std::wstring temporary = target + L".new";
+  bool written = false;
   {
     FileHandle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.valid()) return false;
-    DWORD written = 0;
-    bool ok = bytes.empty() || (WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()),
-                                          &written, nullptr) &&
-                                written == bytes.size());
-    if (!ok) {
-      DeleteFileW(temporary.c_str());
-      return false;
-    }
-  }
-  if (!MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING)) {
+    // On disk before it replaces the old file, so a crash cannot leave an empty one.
+    written = WriteAll(file.get(), bytes) && FlushFileBuffers(file.get());
+  }  // closed here: an open file cannot be deleted
+  if (!written ||
+      !MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     DeleteFileW(temporary.c_str());
     return false;
   }
