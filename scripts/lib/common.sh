@@ -6,9 +6,15 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 
 cw_install_deps() { "$root/scripts/install-deps"; }
 
-cw_build() {  # cw_build PRESET
-  cmake --preset "$1" >/dev/null
-  cmake --build --preset "$1"
+cw_build() {  # cw_build PRESET [TARGET...]
+  local preset=$1
+  shift
+  cmake --preset "$preset" >/dev/null
+  if [ $# -gt 0 ]; then
+    cmake --build --preset "$preset" --target "$@"
+  else
+    cmake --build --preset "$preset"
+  fi
 }
 
 # A fresh Wine prefix in $1, booted with its services detached from our output
