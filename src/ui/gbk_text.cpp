@@ -3,9 +3,7 @@
 namespace cw {
 namespace {
 
-unsigned char ByteAt(std::string_view text, std::size_t pos) {
-  return static_cast<unsigned char>(text[pos]);
-}
+unsigned char ByteAt(std::string_view text, std::size_t pos) { return static_cast<unsigned char>(text[pos]); }
 
 char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
@@ -41,13 +39,16 @@ std::size_t CharLengthAt(std::string_view text, std::size_t pos) {
   return IsDoubleByteAt(text, pos) ? 2 : 1;
 }
 
-std::size_t FindText(std::string_view text, std::string_view needle, std::size_t from,
-                     bool ignoreCase) {
+std::size_t FindText(std::string_view text, std::string_view needle, std::size_t from, bool ignoreCase) {
   for (std::size_t pos = from; pos <= text.size(); pos += CharLengthAt(text, pos)) {
     if (SameAt(text, pos, needle, ignoreCase)) return pos;
     if (pos == text.size()) break;
   }
   return std::string_view::npos;
+}
+
+bool EqualsIgnoreAsciiCase(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && SameAt(a, 0, b, true);
 }
 
 std::string AsciiLower(std::string_view text) {

@@ -21,6 +21,10 @@ std::size_t CharLengthAt(std::string_view text, std::size_t pos);
 std::size_t FindText(std::string_view text, std::string_view needle, std::size_t from = 0,
                      bool ignoreCase = false);
 
+// True when both texts are the same characters, ASCII letters compared without regard
+// to case; the halves of double-byte characters always compare exactly.
+bool EqualsIgnoreAsciiCase(std::string_view a, std::string_view b);
+
 // The text with ASCII A-Z lowered; every other byte, double-byte halves included, unchanged.
 std::string AsciiLower(std::string_view text);
 

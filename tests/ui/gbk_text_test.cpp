@@ -20,6 +20,17 @@ TEST(FindText, IgnoreCaseFoldsOnlySingleByteLetters) {
   EXPECT_EQ(AsciiLower("AB\x81\x41Z"), "ab\x81\x41z");
 }
 
+TEST(EqualsIgnoreAsciiCase, FoldsOnlySingleByteLetters) {
+  EXPECT_TRUE(EqualsIgnoreAsciiCase("Config", "cONFIG"));
+  EXPECT_TRUE(EqualsIgnoreAsciiCase("配置", "配置"));
+  EXPECT_TRUE(EqualsIgnoreAsciiCase("", ""));
+  EXPECT_FALSE(EqualsIgnoreAsciiCase("配置", "配"));
+  EXPECT_FALSE(EqualsIgnoreAsciiCase("a", "ab"));
+  // 0x81 0x41 and 0x81 0x61 are two different double-byte characters.
+  EXPECT_FALSE(EqualsIgnoreAsciiCase("\x81\x41", "\x81\x61"));
+  EXPECT_TRUE(EqualsIgnoreAsciiCase("x\x81", "X\x81"));  // lone lead byte at the end
+}
+
 TEST(CharLengthAt, LoneLeadByteAtEndIsOneCharacter) {
   EXPECT_EQ(CharLengthAt("a\x81", 1), 1u);
   EXPECT_EQ(CharLengthAt("\xB0\xA1", 0), 2u);
