@@ -7,8 +7,10 @@
 // Once the worker publishes its three WinINet handles they belong to the record,
 // which closes them exactly once, in the order request, connection, root: when
 // the caller takes the result, or when it abandons the exchange at its time limit
-// (closing them is what makes a WinINet call blocked in them return). After that
-// the worker only finds out that it was abandoned; nothing it writes is read.
+// (on Windows closing them makes a WinINet call blocked in them return; Wine's
+// returns when the connection ends). The worker checks for abandonment after
+// every WinINet call and then uses the handles no further; nothing it publishes
+// after that is stored.
 #pragma once
 
 #include <windows.h>

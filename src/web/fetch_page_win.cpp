@@ -47,8 +47,8 @@ std::string RunFetchExchange(const std::shared_ptr<FetchExchange>& exchange, std
     wait = WaitForSingleObject(thread.get(), WaitMilliseconds(timeLimit));
   }
   if (wait != WAIT_OBJECT_0) {
-    // Closing the published handles releases a worker blocked in WinINet; it then
-    // ends on its own against its share of the exchange.
+    // Closing the published handles releases a worker blocked in WinINet; it
+    // ends on its own against its share of the exchange, and is never killed.
     exchange->Abandon();
     return {};
   }
