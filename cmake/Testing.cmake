@@ -1,6 +1,6 @@
-# GoogleTest: the system's library for the host build, built from Debian's sources
-# for the Windows build.
-if(WIN32)
+# GoogleTest: the system's library for a host build, built from Debian's sources
+# when cross-building for Windows.
+if(WIN32 AND CMAKE_CROSSCOMPILING)
   set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
   set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
   add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
