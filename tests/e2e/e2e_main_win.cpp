@@ -1,5 +1,6 @@
 // Runs the end-to-end tests:
-//   e2e_tests --program=<path of chengwang.exe> --build-dir=<build folder> [gtest flags]
+//   e2e_tests --program=<chengwang.exe> --driver=<cw_driver.exe> --build-dir=<build folder>
+//             [gtest flags]
 // Linux paths (as the build passes them) are accepted under Wine.
 #include <windows.h>
 
@@ -17,9 +18,12 @@ int wmain(int argc, wchar_t** argv) {
   for (int i = 1; i < argc; ++i) {
     const std::wstring_view argument = argv[i];
     constexpr std::wstring_view kProgram = L"--program=";
+    constexpr std::wstring_view kDriver = L"--driver=";
     constexpr std::wstring_view kBuildDir = L"--build-dir=";
     if (argument.starts_with(kProgram)) {
       paths.program = cw::e2e::WindowsPathFromHost(argument.substr(kProgram.size()));
+    } else if (argument.starts_with(kDriver)) {
+      paths.driver = cw::e2e::WindowsPathFromHost(argument.substr(kDriver.size()));
     } else if (argument.starts_with(kBuildDir)) {
       paths.buildDirectory = cw::e2e::WindowsPathFromHost(argument.substr(kBuildDir.size()));
     } else {
@@ -27,8 +31,9 @@ int wmain(int argc, wchar_t** argv) {
       return 2;
     }
   }
-  if (paths.program.empty() || paths.buildDirectory.empty()) {
-    std::fputs("usage: e2e_tests --program=<chengwang.exe> --build-dir=<folder> [gtest flags]\n", stderr);
+  if (paths.program.empty() || paths.driver.empty() || paths.buildDirectory.empty()) {
+    std::fputs("usage: e2e_tests --program=<chengwang.exe> --driver=<cw_driver.exe> --build-dir=<folder>\n",
+               stderr);
     return 2;
   }
   cw::e2e::SetTestPaths(std::move(paths));

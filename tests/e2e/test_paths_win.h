@@ -9,6 +9,7 @@ namespace cw::e2e {
 
 struct TestPaths {
   std::wstring program;         // the chengwang.exe that was built
+  std::wstring driver;          // the cw_driver.exe that was built
   std::wstring buildDirectory;  // scratch folders and screenshots go below it
 };
 

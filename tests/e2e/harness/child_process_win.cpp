@@ -5,8 +5,10 @@
 namespace cw::e2e {
 
 std::optional<ChildProcess> ChildProcess::Start(const std::wstring& exePath,
-                                                const std::wstring& workingDirectory, std::wstring& error) {
+                                                const std::wstring& workingDirectory, std::wstring& error,
+                                                const std::wstring& arguments) {
   std::wstring commandLine = L"\"" + exePath + L"\"";
+  if (!arguments.empty()) commandLine += L" " + arguments;
   std::vector<wchar_t> writableCommandLine(commandLine.begin(), commandLine.end());
   writableCommandLine.push_back(L'\0');
   STARTUPINFOW startup{};
@@ -39,6 +41,12 @@ bool ChildProcess::IsRunning() const {
 bool ChildProcess::WaitForExit(std::chrono::milliseconds timeout) const {
   return !process_ ||
          WaitForSingleObject(process_.Get(), static_cast<DWORD>(timeout.count())) == WAIT_OBJECT_0;
+}
+
+std::optional<DWORD> ChildProcess::ExitCode() const {
+  DWORD code = 0;
+  if (IsRunning() || !process_ || !GetExitCodeProcess(process_.Get(), &code)) return std::nullopt;
+  return code;
 }
 
 void ChildProcess::Kill() {

@@ -14,10 +14,11 @@ namespace cw::e2e {
 
 class ChildProcess {
  public:
-  // Starts `exePath` (no arguments) with `workingDirectory` as its current folder.
-  // Nothing on failure, with the reason in `error`.
+  // Starts `exePath` with `workingDirectory` as its current folder, `arguments`
+  // following the quoted path on its command line. Nothing on failure, with the
+  // reason in `error`.
   static std::optional<ChildProcess> Start(const std::wstring& exePath, const std::wstring& workingDirectory,
-                                           std::wstring& error);
+                                           std::wstring& error, const std::wstring& arguments = {});
 
   ChildProcess(ChildProcess&&) noexcept = default;
   ChildProcess& operator=(ChildProcess&& other) noexcept;
@@ -29,6 +30,8 @@ class ChildProcess {
   DWORD Id() const { return id_; }
   bool IsRunning() const;
   bool WaitForExit(std::chrono::milliseconds timeout) const;
+  // The exit code once the process has ended.
+  std::optional<DWORD> ExitCode() const;
   // Ends the process when it is still running and waits until it is gone.
   void Kill();
 
