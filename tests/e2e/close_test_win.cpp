@@ -42,6 +42,13 @@ class CloseTest : public ProgramTest, public ::testing::WithParamInterface<Close
     return false;
   }
 
+  // Which toolbar buttons are enabled: they show whether monitoring runs.
+  std::vector<bool> ButtonStates() {
+    std::vector<bool> states;
+    for (const ToolbarEntry& entry : Program().Toolbar()) states.push_back(entry.enabled);
+    return states;
+  }
+
   // Asks to close and checks the confirmation that comes up; its window, or nullptr.
   HWND RequestCloseAndCheckConfirmation() {
     if (!RequestClose()) {
@@ -66,6 +73,8 @@ TEST_P(CloseTest, CancelKeepsTheProgramAndOkEndsIt) {
   ASSERT_TRUE(StartProgram());
   const auto rowsBefore = Program().Rows();
   ASSERT_EQ(rowsBefore.size(), 3u) << Describe(rowsBefore);
+  const auto buttonStatesBefore = ButtonStates();
+  ASSERT_FALSE(buttonStatesBefore.empty());
 
   HWND confirmation = RequestCloseAndCheckConfirmation();
   ASSERT_NE(confirmation, nullptr);
@@ -76,6 +85,7 @@ TEST_P(CloseTest, CancelKeepsTheProgramAndOkEndsIt) {
   EXPECT_TRUE(IsWindowVisible(Program().MainWindow()));
   EXPECT_EQ(Program().Rows(), rowsBefore) << Describe(Program().Rows());
   EXPECT_EQ(Program().Title(), L"澄望 1.1");
+  EXPECT_EQ(ButtonStates(), buttonStatesBefore) << "the monitoring state changed";
 
   confirmation = RequestCloseAndCheckConfirmation();
   ASSERT_NE(confirmation, nullptr);
