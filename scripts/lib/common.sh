@@ -19,14 +19,29 @@ cw_build() {  # cw_build PRESET [TARGET...]
 
 # A fresh Wine prefix in $1, booted with its services detached from our output
 # (otherwise every later command waits on the pipes they inherit), with the UI font
-# names the program asks for mapped to the installed CJK font.
+# names the program asks for mapped to the installed CJK font, and any further
+# registry files given after the folder. The wineserver is restarted so that they
+# are in force from the first program on.
 cw_boot_wine() {
   export WINEPREFIX=$1
+  shift
+  [ -d "$WINEPREFIX" ] && { wineserver -k </dev/null >/dev/null 2>&1; wineserver -w </dev/null >/dev/null 2>&1; }
   rm -rf "$WINEPREFIX"
   mkdir -p "$WINEPREFIX"
   wineserver -p </dev/null >/dev/null 2>&1
   wine wineboot -i </dev/null >/dev/null 2>&1
-  wine regedit /S "$root/scripts/lib/wine-fonts.reg" </dev/null >/dev/null 2>&1
+  local settings
+  for settings in "$root/scripts/lib/wine-fonts.reg" "$@"; do
+    wine regedit /S "$settings" </dev/null >/dev/null 2>&1
+  done
+  wineserver -k </dev/null >/dev/null 2>&1
+  wineserver -w </dev/null >/dev/null 2>&1
+  wineserver -p </dev/null >/dev/null 2>&1
+  # A virtual desktop, when the settings ask for one, is started here, detached, so
+  # that it does not hold on to the output of the first program that needs it.
+  if grep -q '"Desktop"=' "$@" /dev/null 2>/dev/null; then
+    (wine explorer /desktop=Default,1280x800 </dev/null >/dev/null 2>&1 &)
+  fi
 }
 
 cw_stop_wine() { wineserver -k </dev/null >/dev/null 2>&1 || true; }
