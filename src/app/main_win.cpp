@@ -12,7 +12,7 @@
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
   cw::EnableDpiAwareness();
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES | ICC_PROGRESS_CLASS |
-                                                    ICC_LINK_CLASS | ICC_STANDARD_CLASSES};
+                                                     ICC_LINK_CLASS | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
 
   // The program works in its own folder, whatever folder it was started from.

@@ -10,11 +10,11 @@ namespace cw {
 struct NoticeRequest {
   std::string title;
   std::string text;
-  std::string icon;     // bytes of an icon file; empty: the built-in icon
+  std::string icon;  // bytes of an icon file; empty: the built-in icon
   std::string caption;
-  std::string url;      // the page a click opens; may be empty
+  std::string url;             // the page a click opens; may be empty
   std::int32_t playSound = 0;  // exactly 1: play `sound` when the notice appears
-  std::string sound;    // RIFF/WAVE bytes; empty: the built-in sound
+  std::string sound;           // RIFF/WAVE bytes; empty: the built-in sound
   std::int32_t seconds = 0;
 };
 

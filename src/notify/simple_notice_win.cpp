@@ -24,9 +24,14 @@ class SimpleNoticeSink::NoticeWindow : public Window {
     int dpi = WindowDpi(nullptr);
     int width = ScaleForDpi(kWidth, dpi);
     int height = ScaleForDpi(kHeight, dpi);
-    CreateParams params{L"ChengwangNotice", WideFromGbk(request.title), WS_POPUP | WS_CAPTION | WS_SYSMENU,
-                        WS_EX_TOOLWINDOW | WS_EX_TOPMOST, workArea.right - width, workArea.bottom - height,
-                        width, height};
+    CreateParams params{L"ChengwangNotice",
+                        WideFromGbk(request.title),
+                        WS_POPUP | WS_CAPTION | WS_SYSMENU,
+                        WS_EX_TOOLWINDOW | WS_EX_TOPMOST,
+                        workArea.right - width,
+                        workArea.bottom - height,
+                        width,
+                        height};
     if (!Create(params)) return false;
     font_ = UiFont(dpi);
     boldFont_ = UiFont(dpi, true);

@@ -20,8 +20,8 @@ constexpr int kStaticId = -1;
 
 // A 32-bit picture resource with its alpha premultiplied, ready for AlphaBlend.
 HBITMAP LoadPremultipliedPicture(int resource) {
-  auto bitmap = static_cast<HBITMAP>(
-      LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resource), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+  auto bitmap = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resource),
+                                                IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
   DIBSECTION section{};
   if (!bitmap || GetObjectW(bitmap, sizeof section, &section) != sizeof section ||
       section.dsBm.bmBitsPixel != 32 || !section.dsBm.bmBits) {
@@ -30,7 +30,8 @@ HBITMAP LoadPremultipliedPicture(int resource) {
   auto* pixel = static_cast<BYTE*>(section.dsBm.bmBits);
   for (LONG i = 0; i < section.dsBm.bmWidth * section.dsBm.bmHeight; ++i, pixel += 4) {
     BYTE alpha = pixel[3];
-    for (int channel = 0; channel < 3; ++channel) pixel[channel] = static_cast<BYTE>(pixel[channel] * alpha / 255);
+    for (int channel = 0; channel < 3; ++channel)
+      pixel[channel] = static_cast<BYTE>(pixel[channel] * alpha / 255);
   }
   return bitmap;
 }
@@ -66,8 +67,8 @@ bool AboutWindow::Create(HWND owner) {
                      titleFont_.get());
   std::string link = std::string("<a>") + kMakerPageAddress + "</a>";
   CreateChildControl(handle(), WC_LINK, link, WS_TABSTOP, kLinkId, 112, 88, 240, 24, dpi_, font_.get());
-  HWND ok = CreateChildControl(handle(), L"BUTTON", "确定", WS_TABSTOP | BS_DEFPUSHBUTTON, IDOK, 256, 160, 80, 32,
-                               dpi_, font_.get());
+  HWND ok = CreateChildControl(handle(), L"BUTTON", "确定", WS_TABSTOP | BS_DEFPUSHBUTTON, IDOK, 256, 160, 80,
+                               32, dpi_, font_.get());
   SetFocus(ok);
   return true;
 }
@@ -81,7 +82,8 @@ LRESULT AboutWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NOTIFY: {
       auto* header = reinterpret_cast<NMHDR*>(lParam);
       if (header->idFrom == kLinkId && (header->code == NM_CLICK || header->code == NM_RETURN)) {
-        ShellExecuteW(handle(), nullptr, WideFromGbk(kMakerPageAddress).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+        ShellExecuteW(handle(), nullptr, WideFromGbk(kMakerPageAddress).c_str(), nullptr, nullptr,
+                      SW_SHOWNORMAL);
       }
       return 0;
     }

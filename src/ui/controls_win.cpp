@@ -34,11 +34,10 @@ void SetProgress(HWND progressBar, int percent) {
 HWND CreateChildControl(HWND parent, const wchar_t* className, const std::string& gbkText, DWORD style,
                         int controlId, int x, int y, int width, int height, int dpi, HFONT font,
                         DWORD exStyle) {
-  HWND control = CreateWindowExW(exStyle, className, WideFromGbk(gbkText).c_str(), WS_CHILD | WS_VISIBLE | style,
-                                 ScaleForDpi(x, dpi), ScaleForDpi(y, dpi), ScaleForDpi(width, dpi),
-                                 ScaleForDpi(height, dpi), parent,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)),
-                                 GetModuleHandleW(nullptr), nullptr);
+  HWND control = CreateWindowExW(
+      exStyle, className, WideFromGbk(gbkText).c_str(), WS_CHILD | WS_VISIBLE | style, ScaleForDpi(x, dpi),
+      ScaleForDpi(y, dpi), ScaleForDpi(width, dpi), ScaleForDpi(height, dpi), parent,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)), GetModuleHandleW(nullptr), nullptr);
   if (control && font) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
   return control;
 }

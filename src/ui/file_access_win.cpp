@@ -3,25 +3,11 @@
 #include <windows.h>
 
 #include "ui/file_access.h"
+#include "ui/unique_handle_win.h"
 #include "ui/wide_text_win.h"
 
 namespace cw {
 namespace {
-
-class FileHandle {
- public:
-  explicit FileHandle(HANDLE handle) : handle_(handle) {}
-  ~FileHandle() {
-    if (valid()) CloseHandle(handle_);
-  }
-  FileHandle(const FileHandle&) = delete;
-  FileHandle& operator=(const FileHandle&) = delete;
-  bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
-  HANDLE get() const { return handle_; }
-
- private:
-  HANDLE handle_;
-};
 
 bool WriteAll(HANDLE file, std::string_view bytes) {
   while (!bytes.empty()) {
@@ -48,15 +34,15 @@ bool FileExists(const std::string& path) {
 }
 
 std::optional<std::string> ReadFileBytes(const std::string& path) {
-  FileHandle file(CreateFileW(WideFromGbk(path).c_str(), GENERIC_READ,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.valid()) return std::nullopt;
+  UniqueHandle file(CreateFileW(WideFromGbk(path).c_str(), GENERIC_READ,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return std::nullopt;
   std::string bytes;
   char piece[65536];
   for (;;) {
     DWORD got = 0;
-    if (!ReadFile(file.get(), piece, sizeof piece, &got, nullptr)) return std::nullopt;
+    if (!ReadFile(file.Get(), piece, sizeof piece, &got, nullptr)) return std::nullopt;
     if (got == 0) break;
     bytes.append(piece, got);
   }
@@ -68,11 +54,11 @@ bool WriteFileBytes(const std::string& path, std::string_view bytes) {
   std::wstring temporary = target + L".new";
   bool written = false;
   {
-    FileHandle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.valid()) return false;
+    UniqueHandle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return false;
     // On disk before it replaces the old file, so a crash cannot leave an empty one.
-    written = WriteAll(file.get(), bytes) && FlushFileBuffers(file.get());
+    written = WriteAll(file.Get(), bytes) && FlushFileBuffers(file.Get());
   }  // closed here: an open file cannot be deleted
   if (!written ||
       !MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {

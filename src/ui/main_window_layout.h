@@ -61,8 +61,9 @@ inline constexpr MenuItem kMonitorMenu[] = {
     {"最小化", kCmdMinimize},      {"关闭", kCmdClose},
 };
 inline constexpr MenuItem kSiteListMenu[] = {
-    {"添加网址", kCmdAddSite}, {"编辑选中", kCmdEditSelected}, {"删除选中", kCmdDeleteSelected},
-    {nullptr, 0},              {"保存列表", kCmdSaveList},     {"清空列表", kCmdClearList},
+    {"添加网址", kCmdAddSite},        {"编辑选中", kCmdEditSelected},
+    {"删除选中", kCmdDeleteSelected}, {nullptr, 0},
+    {"保存列表", kCmdSaveList},       {"清空列表", kCmdClearList},
 };
 inline constexpr MenuItem kSettingsMenu[] = {{"高级设置", kCmdSettings}};
 inline constexpr MenuItem kHelpMenu[] = {

@@ -46,8 +46,8 @@ MainWindow::~MainWindow() = default;
 
 bool MainWindow::Create() {
   int dpi = WindowDpi(nullptr);
-  HICON icon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON, 0,
-                                             0, LR_DEFAULTSIZE | LR_SHARED));
+  HICON icon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON,
+                                             0, 0, LR_DEFAULTSIZE | LR_SHARED));
   CreateParams params{kMainWindowClass,
                       WideFromGbk(TitleText()),
                       WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
@@ -152,7 +152,8 @@ void MainWindow::OnNotify(const NMHDR& header) {
   if (header.hwndFrom == siteList_->handle()) {
     if (header.code == LVN_ITEMCHANGED) {
       const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
-      if ((change.uChanged & LVIF_STATE) && (change.uNewState & LVIS_FOCUSED) && !(change.uOldState & LVIS_FOCUSED)) {
+      if ((change.uChanged & LVIF_STATE) && (change.uNewState & LVIS_FOCUSED) &&
+          !(change.uOldState & LVIS_FOCUSED)) {
         RefreshListCount();
       }
     }

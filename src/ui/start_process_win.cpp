@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include "ui/start_process_win.h"
+#include "ui/unique_handle_win.h"
 #include "ui/wide_text_win.h"
 
 namespace cw {
@@ -16,9 +17,9 @@ void StartCommandLine(const std::string& gbkCommandLine) {
                       &process)) {
     return;
   }
-  WaitForInputIdle(process.hProcess, 1000);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
+  UniqueHandle thread(process.hThread);
+  UniqueHandle program(process.hProcess);
+  WaitForInputIdle(program.Get(), 1000);
 }
 
 }  // namespace cw

@@ -14,7 +14,8 @@ StatusBar::StatusBar(HWND parent, int controlId, int firstPartWidth) : firstPart
 }
 
 void StatusBar::SetPartText(int part, const std::string& gbkText) {
-  SendMessageW(bar_, SB_SETTEXTW, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(WideFromGbk(gbkText).c_str()));
+  SendMessageW(bar_, SB_SETTEXTW, static_cast<WPARAM>(part),
+               reinterpret_cast<LPARAM>(WideFromGbk(gbkText).c_str()));
 }
 
 int StatusBar::Layout(int dpi) {

@@ -37,10 +37,10 @@ HIMAGELIST LoadStrip(int dpi) {
 }  // namespace
 
 Toolbar::Toolbar(HWND parent, int controlId, std::span<const ToolbarEntry> entries) : entries_(entries) {
-  toolbar_ = CreateWindowExW(0, TOOLBARCLASSNAMEW, L"",
-                             WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NODIVIDER | CCS_TOP,
-                             0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)),
-                             GetModuleHandleW(nullptr), nullptr);
+  toolbar_ = CreateWindowExW(
+      0, TOOLBARCLASSNAMEW, L"",
+      WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NODIVIDER | CCS_TOP, 0, 0, 0, 0, parent,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)), GetModuleHandleW(nullptr), nullptr);
   SendMessageW(toolbar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
   SendMessageW(toolbar_, TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_DOUBLEBUFFER);
 

@@ -2,15 +2,11 @@
 
 #include <algorithm>
 
+#include "ui/unique_handle_win.h"
 #include "web/http_request_win.h"
 
 namespace cw {
 namespace {
-
-struct ThreadHandleCloser {
-  void operator()(HANDLE handle) const { ::CloseHandle(handle); }
-};
-using ThreadHandle = std::unique_ptr<void, ThreadHandleCloser>;
 
 using WorkerParameter = std::shared_ptr<FetchExchange>;
 
@@ -40,11 +36,11 @@ std::string RunFetchExchange(const std::shared_ptr<FetchExchange>& exchange, std
                              std::chrono::milliseconds timeLimit) {
   auto parameter = std::make_unique<WorkerParameter>(exchange);
   DWORD threadId = 0;
-  ThreadHandle thread(CreateThread(nullptr, 0, FetchWorkerEntry, parameter.get(), 0, &threadId));
+  UniqueHandle thread(CreateThread(nullptr, 0, FetchWorkerEntry, parameter.get(), 0, &threadId));
   DWORD wait = WAIT_FAILED;
   if (thread) {
     parameter.release();  // the worker owns it now
-    wait = WaitForSingleObject(thread.get(), WaitMilliseconds(timeLimit));
+    wait = WaitForSingleObject(thread.Get(), WaitMilliseconds(timeLimit));
   }
   if (wait != WAIT_OBJECT_0) {
     // Closing the published handles releases a worker blocked in WinINet; it

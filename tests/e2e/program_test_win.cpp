@@ -40,16 +40,6 @@ void ProgramTest::KillProgram() {
   program_.reset();
 }
 
-std::string Utf8(std::wstring_view text) {
-  if (text.empty()) return {};
-  const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
-                                       nullptr, nullptr);
-  std::string result(static_cast<size_t>(size), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), result.data(), size, nullptr,
-                      nullptr);
-  return result;
-}
-
 std::string Describe(const std::vector<std::wstring>& texts) {
   std::string result = "[";
   for (size_t i = 0; i < texts.size(); ++i) result += (i > 0 ? " | \"" : "\"") + Utf8(texts[i]) + "\"";

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "harness/running_program_win.h"
+#include "harness/utf8_text_win.h"
 #include "harness/scratch_folder_win.h"
 
 namespace cw::e2e {
@@ -36,8 +37,6 @@ class ProgramTest : public ::testing::Test {
   std::unique_ptr<RunningProgram> program_;
 };
 
-// Texts as UTF-8, for failure messages a person can read.
-std::string Utf8(std::wstring_view text);
 std::string Describe(const std::vector<ListRow>& rows);
 std::string Describe(const std::vector<std::wstring>& texts);
 // File bytes (GBK text) shown readably, line ends made visible.

@@ -20,7 +20,7 @@
 
 namespace {
 
-using cw::e2e::UniqueHandle;
+using cw::UniqueHandle;
 using Clock = std::chrono::steady_clock;
 
 constexpr int kSuccess = 0;

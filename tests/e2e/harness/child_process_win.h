@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "harness/unique_handle_win.h"
+#include "ui/unique_handle_win.h"
 
 namespace cw::e2e {
 

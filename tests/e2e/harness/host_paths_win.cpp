@@ -4,18 +4,10 @@
 
 #include <algorithm>
 
+#include "harness/utf8_text_win.h"
+
 namespace cw::e2e {
 namespace {
-
-std::string Utf8FromWide(std::wstring_view text) {
-  if (text.empty()) return {};
-  const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
-                                       nullptr, nullptr);
-  std::string result(static_cast<size_t>(size), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), result.data(), size, nullptr,
-                      nullptr);
-  return result;
-}
 
 // Wine's own mapping of a Unix path to a DOS path; absent on Windows itself.
 std::wstring DosPathThroughWine(std::wstring_view unixPath) {
@@ -25,7 +17,7 @@ std::wstring DosPathThroughWine(std::wstring_view unixPath) {
   auto function = reinterpret_cast<DosNameFunction>(
       reinterpret_cast<void*>(GetProcAddress(kernel, "wine_get_dos_file_name")));
   if (function == nullptr) return {};
-  WCHAR* dosPath = function(Utf8FromWide(unixPath).c_str());
+  WCHAR* dosPath = function(Utf8(unixPath).c_str());
   if (dosPath == nullptr) return {};
   std::wstring result(dosPath);
   HeapFree(GetProcessHeap(), 0, dosPath);

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "harness/host_paths_win.h"
-#include "harness/unique_handle_win.h"
+#include "ui/unique_handle_win.h"
 
 namespace cw::e2e {
 namespace {

@@ -71,7 +71,8 @@ TEST_F(MainWindowTest, FirstStartShowsTheBuiltInRowsAndTheCount) {
 
 TEST_F(MainWindowTest, ADamagedListAsksForTheReadErrorNoticeOnce) {
   folder.Put("config.ini", "[配置]\r\n弹窗关闭时间=7\r\n");
-  folder.Put("list.ini", "[列表]\r\n1=http://a/|31\r\n2=http://b/|32\r\n3=http://c/|x|40\r\n4=http://d/|33\r\n");
+  folder.Put("list.ini",
+             "[列表]\r\n1=http://a/|31\r\n2=http://b/|32\r\n3=http://c/|x|40\r\n4=http://d/|33\r\n");
   MainWindow window(folder.Path(), uiThread, notices);
   ASSERT_TRUE(window.Create());
   EXPECT_EQ(ListView_GetItemCount(GetDlgItem(window.handle(), kSiteListId)), 2);

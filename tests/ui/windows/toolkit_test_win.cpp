@@ -23,9 +23,7 @@ namespace {
 
 class HostWindow : public Window {
  public:
-  HostWindow() {
-    Create({L"ToolkitTestHost", L"host", WS_OVERLAPPEDWINDOW, 0, 0, 0, 400, 300});
-  }
+  HostWindow() { Create({L"ToolkitTestHost", L"host", WS_OVERLAPPEDWINDOW, 0, 0, 0, 400, 300}); }
   WindowTimers* timers = nullptr;
 
  protected:
@@ -193,7 +191,8 @@ std::thread AnswerMessageBox(BoxSeen& seen, int answer) {
         GetWindowTextW(box, buffer, 256);
         seen.title = GbkFromWide(buffer);
         HWND label = FindWindowExW(box, nullptr, L"Static", nullptr);
-        while (label && GetWindowTextLengthW(label) == 0) label = FindWindowExW(box, label, L"Static", nullptr);
+        while (label && GetWindowTextLengthW(label) == 0)
+          label = FindWindowExW(box, label, L"Static", nullptr);
         if (label) seen.text = ControlText(label);
         PostMessageW(box, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), 0);
         return;

@@ -5,7 +5,7 @@
 
 #include <utility>
 
-namespace cw::e2e {
+namespace cw {
 
 class UniqueHandle {
  public:
@@ -36,4 +36,4 @@ class UniqueHandle {
   HANDLE handle_ = nullptr;
 };
 
-}  // namespace cw::e2e
+}  // namespace cw
