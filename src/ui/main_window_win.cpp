@@ -84,7 +84,9 @@ void MainWindow::OnCreated() {
   RefreshListCount();
 }
 
-void MainWindow::RefreshListCount() { statusBar_->SetPartText(1, ListCountText(siteList_->RowCount())); }
+void MainWindow::RefreshListCount() {
+  if (statusBar_ && siteList_) statusBar_->SetPartText(1, ListCountText(siteList_->RowCount()));
+}
 
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
@@ -98,7 +100,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       RunCommand(LOWORD(wParam));
       return 0;
     case WM_NOTIFY:
-      OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+      OnNotify(*reinterpret_cast<NMHDR*>(lParam));
       return 0;
     case WM_TIMER:
       if (timers_ && timers_->OnTimerMessage(wParam)) return 0;
@@ -148,27 +150,23 @@ void MainWindow::RunCommand(int command) {
   }
 }
 
-void MainWindow::OnNotify(const NMHDR& header) {
-  if (header.hwndFrom == siteList_->handle()) {
+void MainWindow::OnNotify(NMHDR& header) {
+  // Controls notify while the window is still being built.
+  if (siteList_ && header.hwndFrom == siteList_->handle()) {
     if (header.code == LVN_ITEMCHANGED) {
       const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
       if ((change.uChanged & LVIF_STATE) && (change.uNewState & LVIS_FOCUSED) &&
           !(change.uOldState & LVIS_FOCUSED)) {
         RefreshListCount();
       }
+    } else if (header.code == NM_DBLCLK) {
+      // Acts on the selected row, not on the point clicked.
+      RunCommand(kCmdEditSelected);
     }
     return;
   }
-  if (header.code == TTN_GETDISPINFOW) {
-    // Each toolbar button's tooltip is its text.
-    auto& tip = const_cast<NMTTDISPINFOW&>(reinterpret_cast<const NMTTDISPINFOW&>(header));
-    for (const ToolbarEntry& entry : kToolbarEntries) {
-      if (entry.text && static_cast<UINT_PTR>(entry.command) == header.idFrom) {
-        static thread_local std::wstring text;
-        text = WideFromGbk(entry.text);
-        tip.lpszText = text.data();
-      }
-    }
+  if (toolbar_ && header.code == TTN_GETDISPINFOW) {
+    toolbar_->FillTooltip(reinterpret_cast<NMTTDISPINFOW&>(header));
   }
 }
 

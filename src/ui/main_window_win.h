@@ -36,7 +36,7 @@ class MainWindow : public Window {
  private:
   void OnCreated();
   void RunCommand(int command);
-  void OnNotify(const NMHDR& header);
+  void OnNotify(NMHDR& header);
   void ConfirmClose();
   void Layout();
   void ApplyDpi(int dpi);

@@ -44,20 +44,20 @@ Toolbar::Toolbar(HWND parent, int controlId, std::span<const ToolbarEntry> entri
   SendMessageW(toolbar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
   SendMessageW(toolbar_, TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_DOUBLEBUFFER);
 
-  std::vector<std::wstring> texts;
-  texts.reserve(entries.size());
+  for (const ToolbarEntry& entry : entries)
+    texts_.push_back(entry.text ? WideFromGbk(entry.text) : std::wstring());
   std::vector<TBBUTTON> buttons;
-  for (const ToolbarEntry& entry : entries) {
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    const ToolbarEntry& entry = entries[i];
     TBBUTTON button{};
     if (!entry.text) {
       button.fsStyle = BTNS_SEP;
     } else {
-      texts.push_back(WideFromGbk(entry.text));
       button.iBitmap = entry.image;
       button.idCommand = entry.command;
       button.fsState = TBSTATE_ENABLED;
       button.fsStyle = BTNS_BUTTON;
-      button.iString = reinterpret_cast<INT_PTR>(texts.back().c_str());
+      button.iString = reinterpret_cast<INT_PTR>(texts_[i].c_str());
     }
     buttons.push_back(button);
   }
@@ -86,6 +86,15 @@ void Toolbar::SetButtonEnabled(int index, bool enabled) {
 bool Toolbar::IsButtonEnabled(int index) const {
   if (index < 0 || index >= static_cast<int>(entries_.size()) || !entries_[index].text) return false;
   return SendMessageW(toolbar_, TB_ISBUTTONENABLED, entries_[index].command, 0) != 0;
+}
+
+void Toolbar::FillTooltip(NMTTDISPINFOW& request) const {
+  for (std::size_t i = 0; i < entries_.size(); ++i) {
+    if (entries_[i].text && static_cast<UINT_PTR>(entries_[i].command) == request.hdr.idFrom) {
+      request.lpszText = const_cast<wchar_t*>(texts_[i].c_str());
+      return;
+    }
+  }
 }
 
 int Toolbar::Height() const {

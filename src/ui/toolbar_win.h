@@ -6,6 +6,8 @@
 #include <commctrl.h>
 
 #include <span>
+#include <string>
+#include <vector>
 
 #include "ui/main_window_layout.h"
 
@@ -25,11 +27,14 @@ class Toolbar {
   void SetButtonEnabled(int index, bool enabled);
   bool IsButtonEnabled(int index) const;
   int Height() const;
+  // Answers the toolbar's tooltip request: each button's tip is its text.
+  void FillTooltip(NMTTDISPINFOW& request) const;
 
  private:
   HWND toolbar_ = nullptr;
   HIMAGELIST images_ = nullptr;
   std::span<const ToolbarEntry> entries_;
+  std::vector<std::wstring> texts_;  // per entry; empty for separators
 };
 
 }  // namespace cw

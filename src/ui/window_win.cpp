@@ -41,7 +41,13 @@ LRESULT CALLBACK Window::WindowProc(HWND window, UINT message, WPARAM wParam, LP
     self = reinterpret_cast<Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   }
   if (!self) return DefWindowProcW(window, message, wParam, lParam);
-  LRESULT result = self->HandleMessage(message, wParam, lParam);
+  LRESULT result = 0;
+  try {
+    result = self->HandleMessage(message, wParam, lParam);
+  } catch (...) {
+    // No exception leaves a window procedure; the message gets the default handling.
+    result = DefWindowProcW(window, message, wParam, lParam);
+  }
   if (message == WM_NCDESTROY) {
     SetWindowLongPtrW(window, GWLP_USERDATA, 0);
     self->window_ = nullptr;

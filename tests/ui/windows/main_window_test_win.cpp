@@ -117,3 +117,26 @@ TEST_F(MainWindowTest, EveryControlHasTheUiFont) {
 
 }  // namespace
 }  // namespace cw
+
+namespace cw {
+namespace {
+
+TEST_F(MainWindowTest, EachToolbarTooltipIsTheButtonText) {
+  MainWindow window(folder.Path(), uiThread, notices);
+  ASSERT_TRUE(window.Create());
+  HWND tooltips =
+      reinterpret_cast<HWND>(SendMessageW(GetDlgItem(window.handle(), kToolbarId), TB_GETTOOLTIPS, 0, 0));
+  for (auto [command, text] :
+       {std::pair{kCmdStartMonitoring, L"开始监控"}, {kCmdSaveList, L"保存列表"}, {kCmdAbout, L"关于"}}) {
+    NMTTDISPINFOW request{};
+    request.hdr.hwndFrom = tooltips;
+    request.hdr.idFrom = static_cast<UINT_PTR>(command);
+    request.hdr.code = TTN_GETDISPINFOW;
+    SendMessageW(window.handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&request));
+    ASSERT_NE(request.lpszText, nullptr);
+    EXPECT_STREQ(request.lpszText, text);
+  }
+}
+
+}  // namespace
+}  // namespace cw
