@@ -6,6 +6,7 @@
 #include "app/resource_ids.h"
 #include "ui/controls_win.h"
 #include "ui/dpi_win.h"
+#include "ui/gdi_objects_win.h"
 #include "ui/main_window_layout.h"
 #include "ui/wide_text_win.h"
 
@@ -19,19 +20,20 @@ constexpr int kLinkId = 101;
 constexpr int kStaticId = -1;
 
 // A 32-bit picture resource with its alpha premultiplied, ready for AlphaBlend.
-HBITMAP LoadPremultipliedPicture(int resource) {
-  auto bitmap = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resource),
-                                                IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+GdiBitmap LoadPremultipliedPicture(int resource) {
+  GdiBitmap bitmap(static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resource),
+                                                   IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
   DIBSECTION section{};
-  if (!bitmap || GetObjectW(bitmap, sizeof section, &section) != sizeof section ||
+  if (!bitmap.Get() || GetObjectW(bitmap.Get(), sizeof section, &section) != sizeof section ||
       section.dsBm.bmBitsPixel != 32 || !section.dsBm.bmBits) {
     return bitmap;
   }
   auto* pixel = static_cast<BYTE*>(section.dsBm.bmBits);
   for (LONG i = 0; i < section.dsBm.bmWidth * section.dsBm.bmHeight; ++i, pixel += 4) {
     BYTE alpha = pixel[3];
-    for (int channel = 0; channel < 3; ++channel)
+    for (int channel = 0; channel < 3; ++channel) {
       pixel[channel] = static_cast<BYTE>(pixel[channel] * alpha / 255);
+    }
   }
   return bitmap;
 }
@@ -90,10 +92,6 @@ LRESULT AboutWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT:
       Paint();
       return 0;
-    case WM_DESTROY:
-      if (picture_) DeleteObject(picture_);
-      picture_ = nullptr;
-      return 0;
     default:
       return Window::HandleMessage(message, wParam, lParam);
   }
@@ -103,15 +101,13 @@ void AboutWindow::Paint() {
   PAINTSTRUCT paint;
   HDC dc = BeginPaint(handle(), &paint);
   BITMAP info{};
-  if (picture_ && GetObjectW(picture_, sizeof info, &info)) {
-    HDC memory = CreateCompatibleDC(dc);
-    HGDIOBJ previous = SelectObject(memory, picture_);
+  if (picture_.Get() && GetObjectW(picture_.Get(), sizeof info, &info)) {
+    MemoryDc memory(dc);
+    DcSelection selected(memory.Get(), picture_.Get());
     BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
     int size = ScaleForDpi(kPictureSize, dpi_);
-    AlphaBlend(dc, ScaleForDpi(kPictureX, dpi_), ScaleForDpi(kPictureY, dpi_), size, size, memory, 0, 0,
+    AlphaBlend(dc, ScaleForDpi(kPictureX, dpi_), ScaleForDpi(kPictureY, dpi_), size, size, memory.Get(), 0, 0,
                info.bmWidth, info.bmHeight, blend);
-    SelectObject(memory, previous);
-    DeleteDC(memory);
   }
   EndPaint(handle(), &paint);
 }

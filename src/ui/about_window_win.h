@@ -2,6 +2,7 @@
 // maker's page.
 #pragma once
 
+#include "ui/gdi_objects_win.h"
 #include "ui/ui_font_win.h"
 #include "ui/window_win.h"
 
@@ -22,7 +23,7 @@ class AboutWindow : public Window {
   int dpi_ = 96;
   UiFont font_;
   UiFont titleFont_;
-  HBITMAP picture_ = nullptr;
+  GdiBitmap picture_;
 };
 
 }  // namespace cw

@@ -1,5 +1,7 @@
 #include "ui/dpi_win.h"
 
+#include "ui/gdi_objects_win.h"
+
 namespace cw {
 namespace {
 
@@ -19,9 +21,8 @@ int WindowDpi(HWND window) {
   if (auto function = DpiForWindowFunction(); function && window) {
     if (UINT dpi = function(window)) return static_cast<int>(dpi);
   }
-  HDC screen = GetDC(nullptr);
-  int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
+  ScreenDc screen;
+  int dpi = GetDeviceCaps(screen.Get(), LOGPIXELSY);
   return dpi > 0 ? dpi : kDesignDpi;
 }
 
